@@ -1,0 +1,91 @@
+#pragma once
+// The grid filler: puts distinct dictionary words into every slot of a
+// pattern by a randomised depth-first search over bitsets, choosing at each
+// node the open slot with the fewest candidates, drawing candidates common
+// words first, ranking them by look-ahead and giving up after a node budget.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/aleatorio.hpp"
+#include "core/tipos.hpp"
+#include "dictionary/dicionario.hpp"
+
+namespace vorleta {
+
+struct TOpcoesPreenchimento {
+    bool SoComuns = true;   // only common words are candidates
+    int LimiteNos = 3000;   // node budget of one attempt
+    int Ramo = 12;          // most candidates tried in one slot at one node
+    int Olhar = 25;         // look-ahead width; 0 or less: no look-ahead
+    int Tentativas = 3;     // attempts before the fill is given up
+    std::vector<bool> Proibidas; // by dictionary index; true forbids the word
+};
+
+TOpcoesPreenchimento OpcoesPreenchimentoParaLado(int ALado);
+
+class TPreenchedor {
+public:
+    TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, int ALado, TGeradorAleatorio& AGer,
+                 const TOpcoesPreenchimento& AOpc);
+
+    bool Correr();
+    TPuzzle Montar(const TPadrao& APretas) const;
+
+    // Read access for tests.
+    int NumRanhuras() const { return FNS; }
+    const std::vector<std::vector<int>>& Cruzamentos() const { return FCruza; }
+    const TConjunto& Base(int AComprimento) const { return FBase[Grupo(AComprimento)]; }
+    int NosExpandidos() const { return FNos; }
+
+private:
+    static std::size_t Grupo(int AComprimento) { return static_cast<std::size_t>(AComprimento - MenorComprimento); }
+    int Blocos(int AComprimento) const { return static_cast<int>(FBase[Grupo(AComprimento)].size()); }
+    const std::string& GrelhaDoMembro(int AComprimento, int AJ) const;
+
+    void MontarBases();
+    void MontarCruzamentos();
+    void Reiniciar();
+    int ContarCandidatos(int ARanhura, TConjunto& ABuf) const;
+    double AvaliarCandidato(int ARanhura, int AJ);
+    bool Procurar(int AProfundidade);
+    void Escrever(int ARanhura, const std::string& AGrelha);
+    void Desfazer(int ATopo);
+
+    const TDicionario& FDic;
+    TGeradorAleatorio& FGer;
+    TOpcoesPreenchimento FOpc;
+    int FLado;
+    int FNS;
+    std::vector<TRanhura> FRanhuras;
+    std::vector<std::vector<int>> FCasas;
+    std::vector<int> FLetra;
+    std::array<TConjunto, 14> FBase;
+    std::array<TConjunto, 14> FDisp;
+    std::vector<char> FFeita;
+    std::vector<int> FEscolha;
+    std::vector<int> FPilha;
+    int FTopo = 0;
+    std::vector<std::vector<int>> FCruza;
+    std::vector<TConjunto> FBufs;
+    TConjunto FRasco;
+    int FMaxBlocos = 1;
+    int FNos = 0;
+
+    // The dictionary's letter masks per length, (position p, letter c) at p * 26 + c.
+    std::array<std::vector<const std::uint64_t*>, 14> FMascaras;
+    // Candidate lists and look-ahead scores of every depth, allocated once so
+    // that the search itself allocates nothing.
+    std::unique_ptr<int[]> FListas;
+    std::unique_ptr<double[]> FNotas;
+    std::size_t FCapacidadeLista = 0;
+    std::size_t FCapacidadeNotas = 0;
+};
+
+// Fills APretas; true with APuzzle set, false with APuzzle empty.
+bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, int ALado, TGeradorAleatorio& AGer,
+                     const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle);
+
+} // namespace vorleta
