@@ -106,6 +106,8 @@ struct TSerie {
 
 } // namespace
 
+int LimiteDeTresLetras(int ANumPuzzles) { return std::max(5, ANumPuzzles / 6); }
+
 int MaxPalavrasPartilhadas(int AMenorNumPalavras) { return std::max(1, AMenorNumPalavras / 4); }
 
 void ValidarConfigLivro(const TConfigLivro& AConfig) {
@@ -126,7 +128,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
     std::vector<TPuzzle> aceites;
     std::vector<std::string> chaves;
     std::unordered_map<std::string, std::vector<int>> indiceDePalavras;
-    const int limiteDeTres = std::max(5, AConfig.NumPuzzles / 6);
+    const int limiteDeTres = LimiteDeTresLetras(AConfig.NumPuzzles);
     std::vector<int> usos(static_cast<std::size_t>(ADic.Total()), 0);
     std::vector<int> comprimentos(static_cast<std::size_t>(ADic.Total()));
     for (int w = 0; w < ADic.Total(); ++w)

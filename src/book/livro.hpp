@@ -29,6 +29,9 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
 // Checks a request: "Tamanho do tabuleiro inválido." or "Número de puzzles inválido.".
 void ValidarConfigLivro(const TConfigLivro& AConfig);
 
+// How often a three-letter word may appear in one book.
+int LimiteDeTresLetras(int ANumPuzzles);
+
 // Most words two puzzles of m and more words may share.
 int MaxPalavrasPartilhadas(int AMenorNumPalavras);
 
