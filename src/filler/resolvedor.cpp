@@ -54,6 +54,17 @@ TPreenchedor::TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, int 
     MontarBases();
     MontarCruzamentos();
 
+    FContagens.assign(Idx(FNS + 1) * Idx(FNS), 0);
+    FColocada.assign(Idx(FNS + 1), -1);
+    FRecontar.assign(Idx(FNS), 1);
+    FDoComprimento.assign(FBase.size(), {});
+    for (int s = 0; s < FNS; ++s) {
+        const int n = FRanhuras[Idx(s)].Comprimento;
+        if (n >= MenorComprimento && n <= MaiorComprimentoDePalavra) FDoComprimento[Grupo(n)].push_back(s);
+    }
+    FOlharBufs.assign(Idx(MaiorComprimentoDePalavra), TConjunto(Idx(FMaxBlocos), 0));
+    FOlharContagem.assign(Idx(MaiorComprimentoDePalavra), 0);
+
     FCapacidadeLista = Idx(maiorGrupo);
     FCapacidadeNotas = Idx(std::max({FOpc.Ramo, FOpc.Olhar, 1}));
     FListas.reset(new int[FCapacidadeLista * Idx(FNS + 1) + 1]);
@@ -95,13 +106,20 @@ void TPreenchedor::MontarCruzamentos() {
     for (int s = 0; s < FNS; ++s)
         for (const int casa : FCasas[Idx(s)]) daCasa[Idx(casa)].push_back(s);
     FCruza.assign(Idx(FNS), {});
+    FEncontros.assign(Idx(FNS), {});
     for (int s = 0; s < FNS; ++s)
-        for (const int casa : FCasas[Idx(s)])
+        for (int i = 0; i < static_cast<int>(FCasas[Idx(s)].size()); ++i) {
+            const int casa = FCasas[Idx(s)][Idx(i)];
             for (const int outra : daCasa[Idx(casa)]) {
                 if (outra == s) continue;
                 std::vector<int>& lista = FCruza[Idx(s)];
-                if (std::find(lista.begin(), lista.end(), outra) == lista.end()) lista.push_back(outra);
+                if (std::find(lista.begin(), lista.end(), outra) != lista.end()) continue;
+                lista.push_back(outra);
+                const std::vector<int>& casasDaOutra = FCasas[Idx(outra)];
+                const auto ali = std::find(casasDaOutra.begin(), casasDaOutra.end(), casa) - casasDaOutra.begin();
+                FEncontros[Idx(s)].push_back({i, static_cast<int>(ali)});
             }
+        }
 }
 
 const std::string& TPreenchedor::GrelhaDoMembro(int AComprimento, int AJ) const {
@@ -154,25 +172,47 @@ int TPreenchedor::ContarCandidatos(int ARanhura, TConjunto& ABuf) const {
     return total;
 }
 
-double TPreenchedor::AvaliarCandidato(int ARanhura, int AJ) {
+void TPreenchedor::PrepararOlhar(int ARanhura) {
+    const std::vector<int>& cruza = FCruza[Idx(ARanhura)];
+    for (std::size_t k = 0; k < cruza.size(); ++k)
+        if (!FFeita[Idx(cruza[k])]) FOlharContagem[k] = ContarCandidatos(cruza[k], FOlharBufs[k]);
+}
+
+// The score of placing member AJ in slot ARanhura: the sum of the natural
+// logarithms of the candidates left to each open crossing slot, or -1 when one
+// would be left with none. Each crossing slot gains at most the one letter of
+// the crossing cell, and loses AJ itself when it has the same length, so its
+// count is its prepared bitset ANDed with one letter mask.
+double TPreenchedor::AvaliarCandidato(int ARanhura, int AJ) const {
     const int n = FRanhuras[Idx(ARanhura)].Comprimento;
-    const int topo = FTopo;
-    Escrever(ARanhura, GrelhaDoMembro(n, AJ));
-    std::uint64_t& bloco = FDisp[Grupo(n)][Idx(AJ / 64)];
-    const std::uint64_t bit = 1ULL << (AJ % 64);
-    bloco &= ~bit;
+    const std::string& grelha = GrelhaDoMembro(n, AJ);
+    const std::vector<int>& cruza = FCruza[Idx(ARanhura)];
+    const std::vector<TEncontro>& encontros = FEncontros[Idx(ARanhura)];
     double nota = 0.0;
-    for (const int c : FCruza[Idx(ARanhura)]) {
+    for (std::size_t k = 0; k < cruza.size(); ++k) {
+        const int c = cruza[k];
         if (FFeita[Idx(c)]) continue;
-        const int k = ContarCandidatos(c, FRasco);
-        if (k == 0) {
-            nota = -1.0;
-            break;
+        const int nc = FRanhuras[Idx(c)].Comprimento;
+        const std::uint64_t* candidatos = FOlharBufs[k].data();
+        const bool mesmoComprimento = nc == n;
+        const auto blocoDe = static_cast<std::size_t>(AJ / 64);
+        const std::uint64_t bitDe = 1ULL << (AJ % 64);
+        int restantes;
+        const int casa = FCasas[Idx(ARanhura)][Idx(encontros[k].PosicaoAqui)];
+        if (FLetra[Idx(casa)] >= 0) {
+            restantes = FOlharContagem[k];
+            if (mesmoComprimento && (candidatos[blocoDe] & bitDe)) --restantes;
+        } else {
+            const int letra = grelha[Idx(encontros[k].PosicaoAqui)] - 'A';
+            const std::uint64_t* mascara = FMascaras[Grupo(nc)][Idx(encontros[k].PosicaoAli * 26 + letra)];
+            restantes = 0;
+            for (std::size_t b = 0, fim = FDisp[Grupo(nc)].size(); b < fim; ++b)
+                restantes += ContarBits(candidatos[b] & mascara[b]);
+            if (mesmoComprimento && (candidatos[blocoDe] & mascara[blocoDe] & bitDe)) --restantes;
         }
-        nota += std::log(static_cast<double>(k));
+        if (restantes == 0) return -1.0;
+        nota += std::log(static_cast<double>(restantes));
     }
-    bloco |= bit;
-    Desfazer(topo);
     return nota;
 }
 
@@ -180,18 +220,34 @@ bool TPreenchedor::Procurar(int d) {
     if (d == FNS) return true;
     if (++FNos > FOpc.LimiteNos) return false;
 
+    int* contagens = FContagens.data() + Idx(d) * Idx(FNS);
+    if (d > 0) {
+        // Only the slots that cross the last placement or share its length
+        // can have changed since the node above.
+        const int colocada = FColocada[Idx(d - 1)];
+        std::fill(FRecontar.begin(), FRecontar.end(), 0);
+        for (const int c : FCruza[Idx(colocada)]) FRecontar[Idx(c)] = 1;
+        for (const int c : FDoComprimento[Grupo(FRanhuras[Idx(colocada)].Comprimento)]) FRecontar[Idx(c)] = 1;
+        const int* acima = contagens - FNS;
+        for (int s = 0; s < FNS; ++s)
+            if (!FRecontar[Idx(s)]) contagens[s] = acima[s];
+    } else {
+        std::fill(FRecontar.begin(), FRecontar.end(), 1);
+    }
+
     int melhor = -1;
     int menos = 2147483647;
     for (int s = 0; s < FNS; ++s) {
         if (FFeita[Idx(s)]) continue;
-        const int k = ContarCandidatos(s, FRasco);
+        if (FRecontar[Idx(s)]) contagens[s] = ContarCandidatos(s, FRasco);
+        const int k = contagens[s];
         if (k == 0) return false;
         if (k < menos || (k == menos && FGer.Limite(10) < 3)) {
-            std::swap(FRasco, FBufs[Idx(d)]);
             melhor = s;
             menos = k;
         }
     }
+    ContarCandidatos(melhor, FBufs[Idx(d)]);
 
     const int n = FRanhuras[Idx(melhor)].Comprimento;
     int* lista = FListas.get() + Idx(d) * FCapacidadeLista;
@@ -217,6 +273,7 @@ bool TPreenchedor::Procurar(int d) {
     }
 
     if (FOpc.Olhar > 0) {
+        PrepararOlhar(melhor);
         double* notas = FNotas.get() + Idx(d) * FCapacidadeNotas;
         int mantidos = 0;
         for (int i = 0; i < lim; ++i) {
@@ -244,6 +301,7 @@ bool TPreenchedor::Procurar(int d) {
         disp[w / 64] &= ~(1ULL << (w % 64));
         FFeita[Idx(melhor)] = 1;
         FEscolha[Idx(melhor)] = w;
+        FColocada[Idx(d)] = melhor;
         if (Procurar(d + 1)) return true;
         FFeita[Idx(melhor)] = 0;
         disp[w / 64] |= 1ULL << (w % 64);

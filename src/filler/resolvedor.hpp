@@ -49,7 +49,8 @@ private:
     void MontarCruzamentos();
     void Reiniciar();
     int ContarCandidatos(int ARanhura, TConjunto& ABuf) const;
-    double AvaliarCandidato(int ARanhura, int AJ);
+    void PrepararOlhar(int ARanhura);
+    double AvaliarCandidato(int ARanhura, int AJ) const;
     bool Procurar(int AProfundidade);
     void Escrever(int ARanhura, const std::string& AGrelha);
     void Desfazer(int ATopo);
@@ -82,6 +83,25 @@ private:
     std::unique_ptr<double[]> FNotas;
     std::size_t FCapacidadeLista = 0;
     std::size_t FCapacidadeNotas = 0;
+
+    // Candidate counts of every slot at every depth. A placement changes only
+    // the counts of the slots that cross it and of the slots of its length, so
+    // the others are carried down instead of being counted again.
+    std::vector<int> FContagens;              // (FNS + 1) * FNS
+    std::vector<int> FColocada;               // slot filled at each depth
+    std::vector<std::vector<int>> FDoComprimento; // slots of each length (by Grupo)
+    std::vector<char> FRecontar;
+
+    // Where slot s meets its crossing slots: position in s and in the other.
+    struct TEncontro {
+        int PosicaoAqui;
+        int PosicaoAli;
+    };
+    std::vector<std::vector<TEncontro>> FEncontros;
+    // The look-ahead's view of the chosen slot's open crossings: their current
+    // candidate bitsets and counts, so a candidate costs one AND per block.
+    std::vector<TConjunto> FOlharBufs;
+    std::vector<int> FOlharContagem;
 };
 
 // Fills APretas; true with APuzzle set, false with APuzzle empty.
