@@ -4,8 +4,8 @@
 //   vorleta-construir-padroes [--semente S] [--saida FICHEIRO] [--amostras K]
 //
 // For every side it keeps the fixed first pattern, then generates candidates
-// (fresh patterns around the side's black-cell share; at side 15 also
-// mutations of patterns already kept), keeps those that obey every grid rule,
+// (fresh patterns around the side's black-cell share, and mutations of
+// candidates that already filled), keeps those that obey every grid rule,
 // are balanced, pass the side's acceptance test, have no run of more than
 // three black cells and a key not seen yet, fills each K times with the
 // side's default options and the built-in dictionary, and finally chooses the
@@ -107,7 +107,7 @@ TResultadoLado ConstruirLado(const TLado& ALado, const TDicionario& ADic, std::u
     const TPadrao primeiro = PadraoDeTexto(ALado.Primeiro, lado);
 
     std::set<std::string> chaves = {ChaveDoPadrao(primeiro, L)};
-    std::vector<TPadrao> bases = {primeiro};
+    std::vector<TPadrao> bases;
     std::vector<TCandidato> candidatos;
     TResultadoLado resultado;
     const int queremos = ALado.Quantos * 3;
@@ -117,11 +117,13 @@ TResultadoLado ConstruirLado(const TLado& ALado, const TDicionario& ADic, std::u
             std::fprintf(stderr, "lado %d: %d gerados, %d admitidos, %zu candidatos\n", L, resultado.Gerados,
                          resultado.Admitidos, candidatos.size());
         TPadrao p;
-        if (L >= 15 && g.Limite(2) == 0) {
+        // Half the candidates are mutations of patterns that already filled;
+        // the others are fresh, with a veto on three-letter slots that varies.
+        if (bases.size() >= 5 && g.Limite(2) == 0) {
             p = MutarPadrao(bases, L, opc, g);
         } else {
             const double densidade = ALado.Pretas + 0.05 + (g.Real01() - 0.5) * 0.08;
-            p = GerarPadrao(L, g, densidade, 0.75 + 0.25 * g.Real01());
+            p = GerarPadrao(L, g, densidade, 0.3 + 0.7 * g.Real01());
         }
         const double partilha = PartilhaDePretas(p);
         if (partilha < 0.10 || partilha > 0.28) continue;
@@ -142,7 +144,7 @@ TResultadoLado ConstruirLado(const TLado& ALado, const TDicionario& ADic, std::u
         c.Nota = 4.0 * c.Sucessos / AAmostras - 3.0 * tres + 0.3 * Dispersao(p, L) -
                  25.0 * std::abs(partilha - ALado.Pretas);
         candidatos.push_back(std::move(c));
-        if (L >= 15) bases.push_back(p);
+        bases.push_back(p);
         if (candidatos.size() % 50 == 0)
             std::fprintf(stderr, "lado %d: %zu candidatos (%d gerados, %d admitidos)\n", L, candidatos.size(),
                          resultado.Gerados, resultado.Admitidos);
