@@ -107,30 +107,31 @@ TResultadoLado ConstruirLado(const TLado& ALado, const TDicionario& ADic, std::u
     const TPadrao primeiro = PadraoDeTexto(ALado.Primeiro, lado);
 
     std::set<std::string> chaves = {ChaveDoPadrao(primeiro, L)};
-    std::vector<TPadrao> bases;
+    std::vector<TPadrao> bases = {primeiro};
     std::vector<TCandidato> candidatos;
     TResultadoLado resultado;
+    int recusas[5] = {};
     const int queremos = ALado.Quantos * 3;
     while (static_cast<int>(candidatos.size()) < queremos && resultado.Gerados < 400000) {
         ++resultado.Gerados;
         if (resultado.Gerados % 2000 == 0)
-            std::fprintf(stderr, "lado %d: %d gerados, %d admitidos, %zu candidatos\n", L, resultado.Gerados,
-                         resultado.Admitidos, candidatos.size());
+            std::fprintf(stderr, "lado %d: %d gerados, %d admitidos, %zu candidatos; recusas %d %d %d %d %d\n", L, resultado.Gerados,
+                         resultado.Admitidos, candidatos.size(), recusas[0], recusas[1], recusas[2], recusas[3], recusas[4]);
         TPadrao p;
         // Half the candidates are mutations of patterns that already filled;
         // the others are fresh, with a veto on three-letter slots that varies.
-        if (bases.size() >= 5 && g.Limite(2) == 0) {
+        if (g.Limite(2) == 0) {
             p = MutarPadrao(bases, L, opc, g);
         } else {
             const double densidade = ALado.Pretas + 0.05 + (g.Real01() - 0.5) * 0.08;
             p = GerarPadrao(L, g, densidade, 0.3 + 0.7 * g.Real01());
         }
         const double partilha = PartilhaDePretas(p);
-        if (partilha < 0.10 || partilha > 0.28) continue;
-        if (!ValidarPadrao(p, L).empty() || !AvaliarEquilibrio(p, L).empty()) continue;
-        if (!PadraoAceitavel(p, L, opc, maior)) continue;
-        if (MaiorCorridaPreta(p, L) > 3) continue;
-        if (!chaves.insert(ChaveDoPadrao(p, L)).second) continue;
+        if (partilha < 0.10 || partilha > 0.28) { ++recusas[0]; continue; }
+        if (!ValidarPadrao(p, L).empty() || !AvaliarEquilibrio(p, L).empty()) { ++recusas[1]; continue; }
+        if (!PadraoAceitavel(p, L, opc, maior)) { ++recusas[2]; continue; }
+        if (MaiorCorridaPreta(p, L) > 3) { ++recusas[3]; continue; }
+        if (!chaves.insert(ChaveDoPadrao(p, L)).second) { ++recusas[4]; continue; }
         ++resultado.Admitidos;
         TCandidato c{p, partilha, 0, 0};
         for (int k = 0; k < AAmostras; ++k) {

@@ -53,12 +53,6 @@ std::string MotivoDeRejeicao(const std::string& AMaiusculas, const std::string& 
 
 } // namespace
 
-int ContarBits(std::uint64_t AValor) { return __builtin_popcountll(AValor); }
-
-int BitMaisBaixo(std::uint64_t AValor) {
-    return AValor == 0 ? 63 : __builtin_ctzll(AValor);
-}
-
 TDicionario::TDicionario() { ConstruirIndice(); }
 
 void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRelatorioDic& ARel) {

@@ -73,8 +73,10 @@ private:
     std::array<TConjunto, 14> FMascarasComuns;
 };
 
-int ContarBits(std::uint64_t AValor);
-int BitMaisBaixo(std::uint64_t AValor);
+// Inline: the filler counts and walks bitsets in its innermost loops.
+inline int ContarBits(std::uint64_t AValor) { return __builtin_popcountll(AValor); }
+// For 0 it answers 63; callers never pass 0.
+inline int BitMaisBaixo(std::uint64_t AValor) { return AValor == 0 ? 63 : __builtin_ctzll(AValor); }
 
 std::unique_ptr<TDicionario> CriarDicionarioDeLinhas(const std::vector<std::string>& ALinhas, TRelatorioDic& ARel);
 std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::string& ACaminho, TRelatorioDic& ARel);

@@ -48,9 +48,11 @@ private:
     void MontarBases();
     void MontarCruzamentos();
     void Reiniciar();
-    int ContarCandidatos(int ARanhura, TConjunto& ABuf) const;
+    // The two bitset loops, compiled also for processors with a population
+    // count instruction and chosen at start-up.
+    [[gnu::target_clones("popcnt", "default")]] int ContarCandidatos(int ARanhura, TConjunto& ABuf) const;
     void PrepararOlhar(int ARanhura);
-    double AvaliarCandidato(int ARanhura, int AJ) const;
+    [[gnu::target_clones("popcnt", "default")]] double AvaliarCandidato(int ARanhura, int AJ) const;
     bool Procurar(int AProfundidade);
     void Escrever(int ARanhura, const std::string& AGrelha);
     void Desfazer(int ATopo);
