@@ -1,13 +1,13 @@
 // Builds data/Padroes.txt, the built-in pattern library, from the program's
 // own pattern generator, mutation, quality checks and filler.
 //
-//   vorleta-construir-padroes [--semente S] [--saida FICHEIRO] [--amostras K]
+//   vorleta-construir-padroes [--semente S] [--saida FICHEIRO]
 //
 // For every side it keeps the fixed first pattern, then generates candidates
 // (fresh patterns around the side's black-cell share, and mutations of
 // candidates that already filled), keeps those that obey every grid rule,
 // are balanced, pass the side's acceptance test, have no run of more than
-// three black cells and a key not seen yet, fills each K times with the
+// three black cells and a key not seen yet, fills each a few times with the
 // side's default options and the built-in dictionary, and finally chooses the
 // best by fill rate, few three-letter slots, an even spread of slot lengths
 // and closeness to the side's share of black cells. The same seed always
@@ -39,18 +39,19 @@ struct TLado {
     int Lado;
     int Quantos;
     double Pretas; // target share of black cells
+    int Amostras;  // fills tried per candidate
     const char* Primeiro;
 };
 
 const TLado Lados[] = {
-    {9, 92, 0.20, "##....###/#.......#/........#/.....#.../....#..../...#...../#......../#.......#/###....##"},
-    {11, 200, 0.21,
+    {9, 92, 0.20, 16, "##....###/#.......#/........#/.....#.../....#..../...#...../#......../#.......#/###....##"},
+    {11, 200, 0.21, 6,
      "...#####.../.....#...../.....#...../..........#/...##.....#/###.....###/#.....##.../#........../.....#...../"
      ".....#...../...#####..."},
-    {13, 260, 0.23,
+    {13, 260, 0.23, 6,
      "#.....###..../#......#...../.......#...../.......#....#/....##......#/...##.....###/#.....#.....#/###.....##.../"
      "#......##..../#....#......./.....#......./.....#......#/....###.....#"},
-    {15, 315, 0.24,
+    {15, 315, 0.24, 6,
      "###.....####.../#........#...../#........#...../...#...#......#/......##......#/.....##.......#/....##......###/"
      "...##.....##.../###......##..../#.......##...../#......##....../#......#...#.../.....#........#/.....#........#/"
      "...####.....###"},
@@ -98,7 +99,8 @@ struct TResultadoLado {
     int Gerados = 0, Admitidos = 0;
 };
 
-TResultadoLado ConstruirLado(const TLado& ALado, const TDicionario& ADic, std::uint32_t ASemente, int AAmostras) {
+TResultadoLado ConstruirLado(const TLado& ALado, const TDicionario& ADic, std::uint32_t ASemente) {
+    const int AAmostras = ALado.Amostras;
     const int L = ALado.Lado;
     TGeradorAleatorio g(CombinarSementes(ASemente, static_cast<std::uint32_t>(L)));
     const TOpcoesGerador opc = OpcoesGeradorParaLado(L);
@@ -123,7 +125,7 @@ TResultadoLado ConstruirLado(const TLado& ALado, const TDicionario& ADic, std::u
         if (g.Limite(2) == 0) {
             p = MutarPadrao(bases, L, opc, g);
         } else {
-            const double densidade = ALado.Pretas + 0.05 + (g.Real01() - 0.5) * 0.08;
+            const double densidade = ALado.Pretas + 0.04 + (g.Real01() - 0.5) * 0.14;
             p = GerarPadrao(L, g, densidade, 0.3 + 0.7 * g.Real01());
         }
         const double partilha = PartilhaDePretas(p);
@@ -163,13 +165,11 @@ TResultadoLado ConstruirLado(const TLado& ALado, const TDicionario& ADic, std::u
 int main(int argc, char** argv) {
     std::uint32_t semente = 2026;
     std::string saida = "data/Padroes.txt";
-    int amostras = 4;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--semente") && i + 1 < argc) semente = static_cast<std::uint32_t>(std::stoul(argv[++i]));
         else if (!std::strcmp(argv[i], "--saida") && i + 1 < argc) saida = argv[++i];
-        else if (!std::strcmp(argv[i], "--amostras") && i + 1 < argc) amostras = std::stoi(argv[++i]);
         else {
-            std::fprintf(stderr, "uso: %s [--semente S] [--saida FICHEIRO] [--amostras K]\n", argv[0]);
+            std::fprintf(stderr, "uso: %s [--semente S] [--saida FICHEIRO]\n", argv[0]);
             return 2;
         }
     }
@@ -179,7 +179,7 @@ int main(int argc, char** argv) {
     std::vector<TResultadoLado> resultados(std::size(Lados));
     std::vector<std::thread> tarefas;
     for (std::size_t i = 0; i < std::size(Lados); ++i)
-        tarefas.emplace_back([&, i] { resultados[i] = ConstruirLado(Lados[i], *dic, semente, amostras); });
+        tarefas.emplace_back([&, i] { resultados[i] = ConstruirLado(Lados[i], *dic, semente); });
     for (std::thread& t : tarefas) t.join();
 
     std::string texto = "; Vorleta: biblioteca de padrões, gerada por tools/construir_padroes.cpp com a semente " +

@@ -77,10 +77,10 @@ using TContexto = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
 
 } // namespace
 
-TCanvasPdf::TCanvasPdf(cairo_t* ACairo, int ADpi) : FCairo(ACairo), FDpi(ADpi) {
+TCanvasPdf::TCanvasPdf(cairo_t* ACairo, int ADpi, double AUnidadesPorPixel) : FCairo(ACairo), FDpi(ADpi) {
     // From here on the page is addressed in device pixels of 1/ADpi inch.
     cairo_identity_matrix(FCairo);
-    cairo_scale(FCairo, 72.0 / FDpi, 72.0 / FDpi);
+    cairo_scale(FCairo, AUnidadesPorPixel, AUnidadesPorPixel);
     cairo_set_line_cap(FCairo, CAIRO_LINE_CAP_BUTT);
     cairo_set_line_join(FCairo, CAIRO_LINE_JOIN_MITER);
 }
@@ -178,13 +178,17 @@ double TCanvasPdf::AlturaTexto(double ATamanhoPt) {
     return static_cast<double>(AlturaEmPx(ATamanhoPt)) / FDpi * 25.4;
 }
 
+long TCanvasPdf::InicioDoTexto(double X, long ALarguraPx, TAlinhamento AAlinhamento) const {
+    const long x = MmParaPx(X);
+    if (AAlinhamento == TAlinhamento::alCentro) return x - ALarguraPx / 2;
+    if (AAlinhamento == TAlinhamento::alDireita) return x - ALarguraPx;
+    return x;
+}
+
 void TCanvasPdf::Texto(double X, double Y, const std::string& ATexto, double ATamanhoPt, bool ANegrito, int ACinza,
                        TAlinhamento AAlinhamento) {
     if (ATexto.empty() || ACinza < 0) return;
-    const long w = LarguraEmPx(ATexto, ATamanhoPt, ANegrito);
-    long x = MmParaPx(X);
-    if (AAlinhamento == TAlinhamento::alCentro) x -= w / 2;
-    else if (AAlinhamento == TAlinhamento::alDireita) x -= w;
+    const long x = InicioDoTexto(X, LarguraEmPx(ATexto, ATamanhoPt, ANegrito), AAlinhamento);
     // The top of the text's cell is at Y: the baseline lies one ascent below.
     const auto em = static_cast<double>(PtParaPx(ATamanhoPt));
     const long ascendente = ArredondarPar(em * Fonte(false).Ascendente);

@@ -16,8 +16,10 @@ namespace vorleta {
 
 class TCanvasPdf : public ICanvasPagina {
 public:
-    // ACairo draws on a page in points; this surface borrows it.
-    TCanvasPdf(cairo_t* ACairo, int ADpi);
+    // ACairo draws on a page in points; this surface borrows it. AUnidadesPorPixel
+    // is the size of one pixel in ACairo's units: 72 / ADpi on a PDF page, 1 on
+    // an image of the page's pixels.
+    TCanvasPdf(cairo_t* ACairo, int ADpi, double AUnidadesPorPixel);
 
     void Linha(double X1, double Y1, double X2, double Y2, double AEspessuraPt, int ACinza) override;
     void Rectangulo(double X, double Y, double ALargura, double AAltura, double AEspessuraPt, int AContorno,
@@ -35,6 +37,8 @@ public:
     long PtParaPx(double APt) const;
     long LarguraEmPx(const std::string& ATexto, double ATamanhoPt, bool ANegrito);
     long AlturaEmPx(double ATamanhoPt);
+    // The left end, in pixels, of a text ALarguraPx wide anchored at X.
+    long InicioDoTexto(double X, long ALarguraPx, TAlinhamento AAlinhamento) const;
 
 private:
     void PrepararFonte(double ATamanhoPt, bool ANegrito);

@@ -29,7 +29,7 @@ public:
     explicit TDestinoPdf(cairo_t* ACairo) : FCairo(ACairo) {}
     std::unique_ptr<ICanvasPagina> NovaPagina() override {
         if (FPaginas++ > 0) cairo_show_page(FCairo);
-        return std::make_unique<TCanvasPdf>(FCairo, PontosPorPolegada);
+        return std::make_unique<TCanvasPdf>(FCairo, PontosPorPolegada, 72.0 / PontosPorPolegada);
     }
 
 private:
