@@ -7,7 +7,7 @@
 // (fresh patterns around the side's black-cell share, and mutations of
 // candidates that already filled), keeps those that obey every grid rule,
 // are balanced, pass the side's acceptance test, have no run of more than
-// three black cells and a key not seen yet, fills each a few times with the
+// three black cells (four at side 9) and a key not seen yet, fills each a few times with the
 // side's default options and the built-in dictionary, and finally chooses the
 // best by fill rate, few three-letter slots, an even spread of slot lengths
 // and closeness to the side's share of black cells. The same seed always
@@ -40,18 +40,19 @@ struct TLado {
     int Quantos;
     double Pretas; // target share of black cells
     int Amostras;  // fills tried per candidate
+    int MaxCorridaPreta; // longest run of black cells allowed in a row or column
     const char* Primeiro;
 };
 
 const TLado Lados[] = {
-    {9, 92, 0.20, 16, "##....###/#.......#/........#/.....#.../....#..../...#...../#......../#.......#/###....##"},
-    {11, 200, 0.21, 6,
+    {9, 92, 0.20, 40, 4, "##....###/#.......#/........#/.....#.../....#..../...#...../#......../#.......#/###....##"},
+    {11, 200, 0.21, 6, 3,
      "...#####.../.....#...../.....#...../..........#/...##.....#/###.....###/#.....##.../#........../.....#...../"
      ".....#...../...#####..."},
-    {13, 260, 0.23, 6,
+    {13, 260, 0.23, 6, 3,
      "#.....###..../#......#...../.......#...../.......#....#/....##......#/...##.....###/#.....#.....#/###.....##.../"
      "#......##..../#....#......./.....#......./.....#......#/....###.....#"},
-    {15, 315, 0.24, 6,
+    {15, 315, 0.24, 6, 3,
      "###.....####.../#........#...../#........#...../...#...#......#/......##......#/.....##.......#/....##......###/"
      "...##.....##.../###......##..../#.......##...../#......##....../#......#...#.../.....#........#/.....#........#/"
      "...####.....###"},
@@ -114,7 +115,9 @@ TResultadoLado ConstruirLado(const TLado& ALado, const TDicionario& ADic, std::u
     TResultadoLado resultado;
     int recusas[5] = {};
     const int queremos = ALado.Quantos * 3;
-    while (static_cast<int>(candidatos.size()) < queremos && resultado.Gerados < 400000) {
+    // Generation stops with enough candidates, or when new patterns stop coming.
+    int ultimaAdmissao = 0;
+    while (static_cast<int>(candidatos.size()) < queremos && resultado.Gerados - ultimaAdmissao < 40000) {
         ++resultado.Gerados;
         if (resultado.Gerados % 2000 == 0)
             std::fprintf(stderr, "lado %d: %d gerados, %d admitidos, %zu candidatos; recusas %d %d %d %d %d\n", L, resultado.Gerados,
@@ -132,9 +135,10 @@ TResultadoLado ConstruirLado(const TLado& ALado, const TDicionario& ADic, std::u
         if (partilha < 0.10 || partilha > 0.28) { ++recusas[0]; continue; }
         if (!ValidarPadrao(p, L).empty() || !AvaliarEquilibrio(p, L).empty()) { ++recusas[1]; continue; }
         if (!PadraoAceitavel(p, L, opc, maior)) { ++recusas[2]; continue; }
-        if (MaiorCorridaPreta(p, L) > 3) { ++recusas[3]; continue; }
+        if (MaiorCorridaPreta(p, L) > ALado.MaxCorridaPreta) { ++recusas[3]; continue; }
         if (!chaves.insert(ChaveDoPadrao(p, L)).second) { ++recusas[4]; continue; }
         ++resultado.Admitidos;
+        ultimaAdmissao = resultado.Gerados;
         TCandidato c{p, partilha, 0, 0};
         for (int k = 0; k < AAmostras; ++k) {
             TGeradorAleatorio gp(CombinarSementes(static_cast<std::uint32_t>(resultado.Gerados), static_cast<std::uint32_t>(k)));

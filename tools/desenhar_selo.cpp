@@ -1,9 +1,10 @@
 // Draws data/selo_cc_by_nc_nd.png, the licence badge printed on the rules
 // page: a 1280 x 450 button in the familiar style of licence buttons, with the
 // double-c mark and the three conditions "BY", "NC" and "ND" with simple
-// pictograms. Text is set in the program's own embedded bold face.
+// pictograms; and data/vorleta.png, the program's 256 x 256 icon: a small
+// board on a sky-blue tile. Text is set in the program's own embedded bold face.
 //
-//   vorleta-desenhar-selo [FICHEIRO.png]
+//   vorleta-desenhar-selo [SELO.png [ICONE.png]]
 
 #include <cairo-ft.h>
 #include <cairo.h>
@@ -77,10 +78,45 @@ void Igual(cairo_t* cr, double cx, double cy) {
     cairo_fill(cr);
 }
 
+// A 3 x 3 board with two black cells and the letters V, O, R across its
+// middle row, on a rounded sky-blue tile.
+cairo_status_t DesenharIcone(cairo_font_face_t* ALetra, const std::string& ASaida) {
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 256, 256);
+    cairo_t* cr = cairo_create(s);
+    cairo_set_font_face(cr, ALetra);
+    RectanguloRedondo(cr, 8, 8, 240, 240, 44);
+    cairo_set_source_rgb(cr, 0.18, 0.53, 0.84);
+    cairo_fill(cr);
+    const double x0 = 44, y0 = 44, casa = 56;
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_rectangle(cr, x0, y0, 3 * casa, 3 * casa);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.06, 0.1, 0.15);
+    cairo_rectangle(cr, x0, y0, casa, casa);
+    cairo_rectangle(cr, x0 + 2 * casa, y0 + 2 * casa, casa, casa);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 4);
+    for (int k = 0; k <= 3; ++k) {
+        cairo_move_to(cr, x0, y0 + k * casa);
+        cairo_line_to(cr, x0 + 3 * casa, y0 + k * casa);
+        cairo_move_to(cr, x0 + k * casa, y0);
+        cairo_line_to(cr, x0 + k * casa, y0 + 3 * casa);
+    }
+    cairo_stroke(cr);
+    const char* letras[] = {"V", "O", "R"};
+    for (int i = 0; i < 3; ++i) TextoCentrado(cr, letras[i], x0 + (i + 0.5) * casa, y0 + 1.5 * casa, 40);
+    cairo_surface_flush(s);
+    const cairo_status_t estado = cairo_surface_write_to_png(s, ASaida.c_str());
+    cairo_destroy(cr);
+    cairo_surface_destroy(s);
+    return estado;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::string saida = argc > 1 ? argv[1] : "data/selo_cc_by_nc_nd.png";
+    const std::string icone = argc > 2 ? argv[2] : "data/vorleta.png";
     const auto fonte = ProcurarRecurso("FONTE_NEGRITO");
     FT_Library ft;
     FT_Face face;
@@ -126,14 +162,15 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 3; ++i) TextoCentrado(cr, nomes[i], xs[i], 378, 92);
 
     cairo_surface_flush(s);
-    const cairo_status_t estado = cairo_surface_write_to_png(s, saida.c_str());
+    cairo_status_t estado = cairo_surface_write_to_png(s, saida.c_str());
     cairo_destroy(cr);
     cairo_surface_destroy(s);
+    if (estado == CAIRO_STATUS_SUCCESS) estado = DesenharIcone(letra, icone);
     cairo_font_face_destroy(letra);
     FT_Done_Face(face);
     FT_Done_FreeType(ft);
     if (estado != CAIRO_STATUS_SUCCESS) {
-        std::fprintf(stderr, "não foi possível gravar %s: %s\n", saida.c_str(), cairo_status_to_string(estado));
+        std::fprintf(stderr, "não foi possível gravar as imagens: %s\n", cairo_status_to_string(estado));
         return 1;
     }
     return 0;
