@@ -316,7 +316,9 @@ bool TPreenchedor::Correr() {
         if (r.Comprimento < MenorComprimento || r.Comprimento > MaiorComprimentoDePalavra) return false;
     for (int t = 0; t < FOpc.Tentativas; ++t) {
         Reiniciar();
-        if (Procurar(0)) return true;
+        const bool preenchido = Procurar(0);
+        FNosTotais += FNos;
+        if (preenchido) return true;
     }
     return false;
 }

@@ -38,7 +38,8 @@ public:
     int NumRanhuras() const { return FNS; }
     const std::vector<std::vector<int>>& Cruzamentos() const { return FCruza; }
     const TConjunto& Base(int AComprimento) const { return FBase[Grupo(AComprimento)]; }
-    int NosExpandidos() const { return FNos; }
+    int NosExpandidos() const { return FNos; }          // in the last attempt
+    long long NosTotais() const { return FNosTotais; } // over all attempts
 
 private:
     static std::size_t Grupo(int AComprimento) { return static_cast<std::size_t>(AComprimento - MenorComprimento); }
@@ -76,6 +77,7 @@ private:
     TConjunto FRasco;
     int FMaxBlocos = 1;
     int FNos = 0;
+    long long FNosTotais = 0;
 
     // The dictionary's letter masks per length, (position p, letter c) at p * 26 + c.
     std::array<std::vector<const std::uint64_t*>, 14> FMascaras;

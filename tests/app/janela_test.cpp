@@ -205,7 +205,7 @@ private slots:
         const QString ficheiro = FPasta.filePath("continua.pdf");
         FDialogos->Ficheiro = ficheiro;
         FDialogos->Resposta = false;
-        Pedir(11, "2");
+        Pedir(15, "4");
         QTimer::singleShot(50, FJanela.get(), [&] { FJanela->close(); });
         Controlo<QPushButton>(*FJanela, "BitBtnGerar")->click();
         QCOMPARE(FDialogos->Perguntas, 1);
