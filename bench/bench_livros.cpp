@@ -1,9 +1,11 @@
 // Whole books with fixed seeds: a 30-puzzle book of every side and a
 // 100-puzzle book of 15 x 15 with its PDF. Prints one table row per book:
 // total time, the median and 90th percentile of the time per puzzle (from the
-// run's timing log), the number of puzzles made and the failure count.
+// run's timing log), the number of puzzles made, how many came from the
+// library and how many from fresh patterns, and the failure count.
 //
 //   vorleta-bench-livros [SEMENTE]
+//   vorleta-bench-livros --cem SEMENTE...   100-puzzle books of every side
 
 #include <algorithm>
 #include <chrono>
@@ -26,6 +28,7 @@ struct TMedida {
     double TotalS = 0;
     long long Mediana = 0, P90 = 0;
     int Gerados = 0, Pedidos = 0, Falhas = 0;
+    int DaBiblioteca = 0, Frescos = 0;
 };
 
 // The median and p90 per puzzle, read back from the timing log.
@@ -36,6 +39,12 @@ void LerTempos(const std::string& ACaminho, TMedida& AMedida) {
         const auto ms = linha.find(" ms |");
         const auto inicio = linha.rfind(' ', ms - 1);
         tempos.push_back(std::stoll(linha.substr(inicio + 1, ms - inicio - 1)));
+        // The accepted attempt's library trace ends with "+" when a library
+        // pattern made the puzzle.
+        const auto ok = linha.find(" OK lib=");
+        if (ok == std::string::npos) continue;
+        const auto fim = linha.find(']', ok);
+        (linha[fim - 1] == '+' ? AMedida.DaBiblioteca : AMedida.Frescos)++;
     }
     if (tempos.empty()) return;
     std::sort(tempos.begin(), tempos.end());
@@ -63,22 +72,30 @@ TMedida Livro(const TDicionario& ADic, int ALado, int ANum, std::uint32_t ASemen
 
 } // namespace
 
+void Linha(const char* ANome, int ALado, std::uint32_t ASemente, const TMedida& m) {
+    std::printf("| %s %dx%d | %u | %.1f s | %lld ms | %lld ms | %d/%d | %d | %d | %d |\n", ANome, ALado, ALado, ASemente,
+                m.TotalS, m.Mediana, m.P90, m.Gerados, m.Pedidos, m.DaBiblioteca, m.Frescos, m.Falhas);
+    std::fflush(stdout);
+}
+
 int main(int argc, char** argv) {
-    const std::uint32_t semente = argc > 1 ? static_cast<std::uint32_t>(std::stoul(argv[1])) : 20261209u;
     TRelatorioDic relDic;
     const auto dic = CarregarDicionario(PastaDoPrograma(), relDic);
-    std::printf("| livro | tempo total | mediana por puzzle | p90 por puzzle | puzzles | falhas |\n");
-    std::printf("|---|---|---|---|---|---|\n");
-    for (const int lado : {9, 11, 13, 15}) {
-        const TMedida m = Livro(*dic, lado, 30, semente, nullptr);
-        std::printf("| 30 puzzles %dx%d | %.1f s | %lld ms | %lld ms | %d/%d | %d |\n", lado, lado, m.TotalS, m.Mediana,
-                    m.P90, m.Gerados, m.Pedidos, m.Falhas);
-        std::fflush(stdout);
+    std::printf("| livro | semente | tempo total | mediana por puzzle | p90 por puzzle | puzzles | da biblioteca | "
+                "frescos | falhas |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|\n");
+    if (argc > 1 && std::string(argv[1]) == "--cem") {
+        for (const int lado : {9, 11, 13, 15})
+            for (int i = 2; i < argc; ++i) {
+                const auto semente = static_cast<std::uint32_t>(std::stoul(argv[i]));
+                Linha("100 puzzles", lado, semente, Livro(*dic, lado, 100, semente, nullptr));
+            }
+        return 0;
     }
+    const std::uint32_t semente = argc > 1 ? static_cast<std::uint32_t>(std::stoul(argv[1])) : 20261209u;
+    for (const int lado : {9, 11, 13, 15}) Linha("30 puzzles", lado, semente, Livro(*dic, lado, 30, semente, nullptr));
     std::vector<TPuzzle> puzzles;
-    const TMedida m = Livro(*dic, 15, 100, semente, &puzzles);
-    std::printf("| 100 puzzles 15x15 | %.1f s | %lld ms | %lld ms | %d/%d | %d |\n", m.TotalS, m.Mediana, m.P90,
-                m.Gerados, m.Pedidos, m.Falhas);
+    Linha("100 puzzles", 15, semente, Livro(*dic, 15, 100, semente, &puzzles));
     TDadosLivro livro;
     livro.Config = TConfigLivro{100, 15, "Banco de ensaio", semente};
     livro.Puzzles = puzzles;
