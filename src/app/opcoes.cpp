@@ -34,7 +34,9 @@ std::string NomeDoFicheiro(int ALado, int ANumPuzzles) {
 }
 
 std::string TextoDeProgresso(int AIndice, int ATotal) {
-    return "A gerar o puzzle " + std::to_string(AIndice + 1) + " de " + std::to_string(ATotal) + "\u2026";
+    // Widened, so that no index overflows when one is added.
+    return "A gerar o puzzle " + std::to_string(static_cast<long long>(AIndice) + 1) + " de " + std::to_string(ATotal) +
+           "\u2026";
 }
 
 std::string TextoDeCancelamento(int AGerados, int APedidos) {

@@ -23,6 +23,12 @@ std::vector<char32_t> PontosDeCodigo(std::string_view ATexto) {
         else if (b >= 0xF0 && b <= 0xF4) { extra = 3; ponto = b & 0x07; }
         else { pontos.push_back(0xFFFD); ++i; continue; }
         bool valido = i + static_cast<std::size_t>(extra) < ATexto.size();
+        if (valido && extra >= 2) {
+            // No overlong forms, no encoded surrogates, nothing beyond U+10FFFF.
+            const auto c = static_cast<unsigned char>(ATexto[i + 1]);
+            if ((b == 0xE0 && c < 0xA0) || (b == 0xED && c >= 0xA0) || (b == 0xF0 && c < 0x90) || (b == 0xF4 && c >= 0x90))
+                valido = false;
+        }
         for (int k = 1; valido && k <= extra; ++k) {
             const auto c = static_cast<unsigned char>(ATexto[i + static_cast<std::size_t>(k)]);
             if ((c & 0xC0) != 0x80) valido = false;
@@ -51,6 +57,13 @@ void AcrescentarUtf8(std::string& ADestino, char32_t APonto) {
         ADestino += static_cast<char>(0x80 | ((APonto >> 6) & 0x3F));
         ADestino += static_cast<char>(0x80 | (APonto & 0x3F));
     }
+}
+
+std::string Utf8Seguro(std::string_view ATexto) {
+    std::string saida;
+    saida.reserve(ATexto.size());
+    for (const char32_t p : PontosDeCodigo(ATexto)) AcrescentarUtf8(saida, p);
+    return saida;
 }
 
 int UnidadesUtf16(std::string_view ATexto) {

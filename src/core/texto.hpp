@@ -17,6 +17,8 @@ int UnidadesUtf16(std::string_view ATexto);
 // Decodes UTF-8 into code points; a malformed byte becomes U+FFFD.
 std::vector<char32_t> PontosDeCodigo(std::string_view ATexto);
 void AcrescentarUtf8(std::string& ADestino, char32_t APonto);
+// The text with every malformed sequence replaced by U+FFFD: always valid UTF-8.
+std::string Utf8Seguro(std::string_view ATexto);
 
 // Splits at every occurrence of ASeparador (which must not be empty).
 std::vector<std::string> Dividir(std::string_view ATexto, std::string_view ASeparador);

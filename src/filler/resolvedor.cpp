@@ -148,7 +148,7 @@ void TPreenchedor::Reiniciar() {
     FNos = 0;
 }
 
-int TPreenchedor::ContarCandidatos(int ARanhura, TConjunto& ABuf) const {
+VORLETA_COM_POPCNT int TPreenchedor::ContarCandidatos(int ARanhura, TConjunto& ABuf) const {
     const int n = FRanhuras[Idx(ARanhura)].Comprimento;
     const std::size_t b = FDisp[Grupo(n)].size();
     if (b == 0) return 0;
@@ -183,7 +183,7 @@ void TPreenchedor::PrepararOlhar(int ARanhura) {
 // would be left with none. Each crossing slot gains at most the one letter of
 // the crossing cell, and loses AJ itself when it has the same length, so its
 // count is its prepared bitset ANDed with one letter mask.
-double TPreenchedor::AvaliarCandidato(int ARanhura, int AJ) const {
+VORLETA_COM_POPCNT double TPreenchedor::AvaliarCandidato(int ARanhura, int AJ) const {
     const int n = FRanhuras[Idx(ARanhura)].Comprimento;
     const std::string& grelha = GrelhaDoMembro(n, AJ);
     const std::vector<int>& cruza = FCruza[Idx(ARanhura)];

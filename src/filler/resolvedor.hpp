@@ -13,6 +13,11 @@
 #include "core/tipos.hpp"
 #include "dictionary/dicionario.hpp"
 
+// The filler's two bitset loops are also compiled for processors with a
+// population count instruction, chosen at start-up; declaration and
+// definition both carry the attribute.
+#define VORLETA_COM_POPCNT [[gnu::target_clones("popcnt", "default")]]
+
 namespace vorleta {
 
 struct TOpcoesPreenchimento {
@@ -49,11 +54,9 @@ private:
     void MontarBases();
     void MontarCruzamentos();
     void Reiniciar();
-    // The two bitset loops, compiled also for processors with a population
-    // count instruction and chosen at start-up.
-    [[gnu::target_clones("popcnt", "default")]] int ContarCandidatos(int ARanhura, TConjunto& ABuf) const;
+    VORLETA_COM_POPCNT int ContarCandidatos(int ARanhura, TConjunto& ABuf) const;
     void PrepararOlhar(int ARanhura);
-    [[gnu::target_clones("popcnt", "default")]] double AvaliarCandidato(int ARanhura, int AJ) const;
+    VORLETA_COM_POPCNT double AvaliarCandidato(int ARanhura, int AJ) const;
     bool Procurar(int AProfundidade);
     void Escrever(int ARanhura, const std::string& AGrelha);
     void Desfazer(int ATopo);

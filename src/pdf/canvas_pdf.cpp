@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "core/recursos.hpp"
+#include "core/texto.hpp"
 
 namespace vorleta {
 
@@ -160,7 +161,7 @@ long TCanvasPdf::LarguraEmPx(const std::string& ATexto, double ATamanhoPt, bool 
     if (ATexto.empty()) return 0;
     PrepararFonte(ATamanhoPt, ANegrito);
     cairo_text_extents_t medida;
-    cairo_text_extents(FCairo, ATexto.c_str(), &medida);
+    cairo_text_extents(FCairo, Utf8Seguro(ATexto).c_str(), &medida);
     return ArredondarPar(medida.x_advance);
 }
 
@@ -196,7 +197,7 @@ void TCanvasPdf::Texto(double X, double Y, const std::string& ATexto, double ATa
     DefinirCinza(ACinza);
     cairo_new_path(FCairo);
     cairo_move_to(FCairo, static_cast<double>(x), static_cast<double>(MmParaPx(Y) + ascendente));
-    cairo_show_text(FCairo, ATexto.c_str());
+    cairo_show_text(FCairo, Utf8Seguro(ATexto).c_str());
     cairo_new_path(FCairo);
 }
 

@@ -40,6 +40,8 @@ TEST(Textos, Exatos) {
     EXPECT_EQ(ResumoDasOpcoes(TConfigLivro{30, 11, "", 0}), "30 puzzles \u00B7 11 \u00D7 11");
     EXPECT_EQ(NomeDoFicheiro(15, 100), "Vorleta_15x15_100.pdf");
     EXPECT_EQ(TextoDeProgresso(0, 30), "A gerar o puzzle 1 de 30\u2026");
+    // Found by fuzzing: the largest index once overflowed when one was added.
+    EXPECT_EQ(TextoDeProgresso(2147483647, 12), "A gerar o puzzle 2147483648 de 12\u2026");
     EXPECT_EQ(TextoDeCancelamento(7, 30), "Geração cancelada aos 7 de 30 puzzles. Nada foi gravado.");
     EXPECT_EQ(TextoDeConclusao(30, 43), "Livro gerado: 30 puzzles, 43 páginas.");
     EXPECT_EQ(TextoDeConclusao(1, 6), "Livro gerado: 1 puzzle, 6 páginas.");

@@ -28,3 +28,11 @@ TEST(Texto, Dividir) {
     EXPECT_EQ(Dividir("", "|"), (std::vector<std::string>{""}));
     EXPECT_EQ(Dividir("x|", "|"), (std::vector<std::string>{"x", ""}));
 }
+
+TEST(Texto, Utf8SeguroSubstituiSequenciasMalFormadas) {
+    EXPECT_EQ(Utf8Seguro("água"), "água");
+    EXPECT_EQ(Utf8Seguro("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(Utf8Seguro("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"); // an encoded surrogate
+    EXPECT_EQ(Utf8Seguro("\xE0\x80\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"); // an overlong form
+    EXPECT_EQ(Utf8Seguro("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80");
+}
