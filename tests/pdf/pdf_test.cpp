@@ -145,6 +145,19 @@ TEST(LivroPdf, EscritaQueFalhaAMeioDeixaOFicheiroAntigo) {
     fs::remove_all(pasta);
 }
 
+TEST(LivroPdf, TituloComControlosEEmoji) {
+    TDadosLivro livro = Livro(1);
+    livro.Config.Titulo = "\t Férias\x01 \xF0\x9F\x98\x80 no \x7F" "campo\xFF ";
+    const fs::path pasta = Pasta();
+    const std::string caminho = (pasta / "titulo.pdf").string();
+    GravarLivroPdf(caminho, livro);
+    const std::string texto = Executar("pdftotext -enc UTF-8 -f 1 -l 1 '" + caminho + "' -");
+    EXPECT_NE(texto.find("Férias"), std::string::npos) << texto;
+    EXPECT_NE(texto.find("campo"), std::string::npos) << texto;
+    EXPECT_EQ(texto.find('\x01'), std::string::npos);
+    fs::remove_all(pasta);
+}
+
 TEST(LivroPdf, MesmasDatasMesmosBytes) {
     setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
     const std::string a = LivroEmPdf(Livro(2));
