@@ -20,14 +20,6 @@ constexpr int EsgotadasParaDesistir = 3;
 constexpr int FalhasSeguidasParaDesistir = 5;
 constexpr std::int64_t IntervaloDeProgressoMs = 40;
 
-template <typename... T>
-std::string Formatar(const char* AFormato, T... AValores) {
-    const int n = std::snprintf(nullptr, 0, AFormato, AValores...);
-    std::string texto(static_cast<std::size_t>(n), '\0');
-    std::snprintf(texto.data(), texto.size() + 1, AFormato, AValores...);
-    return texto;
-}
-
 class TCronometro {
 public:
     TCronometro() : FInicio(std::chrono::steady_clock::now()) {}

@@ -5,6 +5,7 @@
 
 #include "core/ficheiros.hpp"
 #include "core/recursos.hpp"
+#include "core/texto.hpp"
 
 namespace vorleta {
 
@@ -12,14 +13,6 @@ bool RegistarTempos = false;
 std::string FicheiroDeTempos;
 
 namespace {
-
-template <typename... T>
-std::string Formatar(const char* AFormato, T... AValores) {
-    const int n = std::snprintf(nullptr, 0, AFormato, AValores...);
-    std::string texto(static_cast<std::size_t>(n), '\0');
-    std::snprintf(texto.data(), texto.size() + 1, AFormato, AValores...);
-    return texto;
-}
 
 std::string LinhaDeEstatisticas(const std::vector<std::int64_t>& ATempos, std::int64_t ADescartadoMs,
                                  std::int64_t ATotalMs) {

@@ -2,6 +2,7 @@
 // Small UTF-8 text helpers shared by the subsystems.
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,15 @@ std::vector<char32_t> PontosDeCodigo(std::string_view ATexto);
 void AcrescentarUtf8(std::string& ADestino, char32_t APonto);
 // The text with every malformed sequence replaced by U+FFFD: always valid UTF-8.
 std::string Utf8Seguro(std::string_view ATexto);
+
+// printf-style formatting into a string.
+template <typename... T>
+std::string Formatar(const char* AFormato, T... AValores) {
+    const int n = std::snprintf(nullptr, 0, AFormato, AValores...);
+    std::string texto(static_cast<std::size_t>(n), '\0');
+    std::snprintf(texto.data(), texto.size() + 1, AFormato, AValores...);
+    return texto;
+}
 
 // Splits at every occurrence of ASeparador (which must not be empty).
 std::vector<std::string> Dividir(std::string_view ATexto, std::string_view ASeparador);
