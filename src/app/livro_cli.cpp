@@ -194,7 +194,8 @@ int main(int argc, char** argv) {
                                    },
                                    relatorio);
         progresso.Terminar();
-        std::signal(SIGINT, SIG_DFL);
+        // Ctrl-C stays caught while the file is written: like "Cancelar" in the
+        // window, it no longer stops a book whose puzzles are made.
         if (relatorio.Cancelado) {
             std::fprintf(stderr, "%s\n", TextoDeCancelamento(relatorio.Gerados, pedido.Config.NumPuzzles).c_str());
             return 130;
