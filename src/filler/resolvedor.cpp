@@ -188,6 +188,8 @@ VORLETA_COM_POPCNT double TPreenchedor::AvaliarCandidato(int ARanhura, int AJ) c
     const std::string& grelha = GrelhaDoMembro(n, AJ);
     const std::vector<int>& cruza = FCruza[Idx(ARanhura)];
     const std::vector<TEncontro>& encontros = FEncontros[Idx(ARanhura)];
+    const auto blocoDe = static_cast<std::size_t>(AJ / 64);
+    const std::uint64_t bitDe = 1ULL << (AJ % 64);
     double nota = 0.0;
     for (std::size_t k = 0; k < cruza.size(); ++k) {
         const int c = cruza[k];
@@ -195,8 +197,6 @@ VORLETA_COM_POPCNT double TPreenchedor::AvaliarCandidato(int ARanhura, int AJ) c
         const int nc = FRanhuras[Idx(c)].Comprimento;
         const std::uint64_t* candidatos = FOlharBufs[k].data();
         const bool mesmoComprimento = nc == n;
-        const auto blocoDe = static_cast<std::size_t>(AJ / 64);
-        const std::uint64_t bitDe = 1ULL << (AJ % 64);
         int restantes;
         const int casa = FCasas[Idx(ARanhura)][Idx(encontros[k].PosicaoAqui)];
         if (FLetra[Idx(casa)] >= 0) {
@@ -237,17 +237,24 @@ bool TPreenchedor::Procurar(int d) {
 
     int melhor = -1;
     int menos = 2147483647;
+    bool bitsDoMelhor = false; // FBufs[d] holds the chosen slot's candidates
     for (int s = 0; s < FNS; ++s) {
         if (FFeita[Idx(s)]) continue;
-        if (FRecontar[Idx(s)]) contagens[s] = ContarCandidatos(s, FRasco);
+        const bool contadaAqui = FRecontar[Idx(s)];
+        if (contadaAqui) contagens[s] = ContarCandidatos(s, FRasco);
         const int k = contagens[s];
         if (k == 0) return false;
         if (k < menos || (k == menos && FGer.Limite(10) < 3)) {
+            // A slot counted at this node keeps its bitset by a buffer swap; a
+            // count carried down from above has no bitset and is counted once
+            // more below, only if it stays the choice.
+            if (contadaAqui) std::swap(FRasco, FBufs[Idx(d)]);
+            bitsDoMelhor = contadaAqui;
             melhor = s;
             menos = k;
         }
     }
-    ContarCandidatos(melhor, FBufs[Idx(d)]);
+    if (!bitsDoMelhor) ContarCandidatos(melhor, FBufs[Idx(d)]);
 
     const int n = FRanhuras[Idx(melhor)].Comprimento;
     int* lista = FListas.get() + Idx(d) * FCapacidadeLista;

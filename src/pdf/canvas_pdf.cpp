@@ -160,8 +160,12 @@ void TCanvasPdf::Poligono(const std::vector<TPontoMm>& APontos, double AEspessur
 long TCanvasPdf::LarguraEmPx(const std::string& ATexto, double ATamanhoPt, bool ANegrito) {
     if (ATexto.empty()) return 0;
     PrepararFonte(ATamanhoPt, ANegrito);
+    return MedirComAFonteAtual(Utf8Seguro(ATexto));
+}
+
+long TCanvasPdf::MedirComAFonteAtual(const std::string& ATextoValido) {
     cairo_text_extents_t medida;
-    cairo_text_extents(FCairo, Utf8Seguro(ATexto).c_str(), &medida);
+    cairo_text_extents(FCairo, ATextoValido.c_str(), &medida);
     return ArredondarPar(medida.x_advance);
 }
 
@@ -189,15 +193,18 @@ long TCanvasPdf::InicioDoTexto(double X, long ALarguraPx, TAlinhamento AAlinhame
 void TCanvasPdf::Texto(double X, double Y, const std::string& ATexto, double ATamanhoPt, bool ANegrito, int ACinza,
                        TAlinhamento AAlinhamento) {
     if (ATexto.empty() || ACinza < 0) return;
-    const long x = InicioDoTexto(X, LarguraEmPx(ATexto, ATamanhoPt, ANegrito), AAlinhamento);
+    // Measured and drawn with the same font and the same text, so the width
+    // that places it is the width it takes.
+    const std::string texto = Utf8Seguro(ATexto);
+    PrepararFonte(ATamanhoPt, ANegrito);
+    const long x = InicioDoTexto(X, MedirComAFonteAtual(texto), AAlinhamento);
     // The top of the text's cell is at Y: the baseline lies one ascent below.
     const auto em = static_cast<double>(PtParaPx(ATamanhoPt));
     const long ascendente = ArredondarPar(em * Fonte(false).Ascendente);
-    PrepararFonte(ATamanhoPt, ANegrito);
     DefinirCinza(ACinza);
     cairo_new_path(FCairo);
     cairo_move_to(FCairo, static_cast<double>(x), static_cast<double>(MmParaPx(Y) + ascendente));
-    cairo_show_text(FCairo, Utf8Seguro(ATexto).c_str());
+    cairo_show_text(FCairo, texto.c_str());
     cairo_new_path(FCairo);
 }
 

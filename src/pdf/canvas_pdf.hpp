@@ -42,6 +42,7 @@ public:
 
 private:
     void PrepararFonte(double ATamanhoPt, bool ANegrito);
+    long MedirComAFonteAtual(const std::string& ATextoValido);
     void DefinirCinza(int ACinza);
     double LarguraDaCaneta(double AEspessuraPt) const;
 
