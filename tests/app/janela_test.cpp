@@ -201,28 +201,26 @@ private slots:
         QVERIFY(GerarAtivo(*FJanela));
     }
 
-    void fecharDuranteAGeracaoENao() {
-        const QString ficheiro = FPasta.filePath("continua.pdf");
-        FDialogos->Ficheiro = ficheiro;
-        FDialogos->Resposta = false;
-        Pedir(15, "4");
-        QTimer::singleShot(50, FJanela.get(), [&] { FJanela->close(); });
-        Controlo<QPushButton>(*FJanela, "BitBtnGerar")->click();
-        QCOMPARE(FDialogos->Perguntas, 1);
-        QVERIFY(FJanela->isVisible());
-        QVERIFY(QFileInfo::exists(ficheiro));
+    // Closing during a run asks; No lets the run finish and write the book,
+    // Yes ends it and closes the window without writing.
+    void fecharDuranteAGeracao_data() {
+        QTest::addColumn<bool>("sim");
+        QTest::addColumn<QString>("puzzles");
+        QTest::newRow("Não") << false << "4";
+        QTest::newRow("Sim") << true << "30";
     }
-
-    void fecharDuranteAGeracaoESim() {
-        const QString ficheiro = FPasta.filePath("fechado.pdf");
+    void fecharDuranteAGeracao() {
+        QFETCH(bool, sim);
+        QFETCH(QString, puzzles);
+        const QString ficheiro = FPasta.filePath(sim ? "fechado.pdf" : "continua.pdf");
         FDialogos->Ficheiro = ficheiro;
-        FDialogos->Resposta = true;
-        Pedir(15, "30");
+        FDialogos->Resposta = sim;
+        Pedir(15, puzzles);
         QTimer::singleShot(50, FJanela.get(), [&] { FJanela->close(); });
         Controlo<QPushButton>(*FJanela, "BitBtnGerar")->click();
         QCOMPARE(FDialogos->Perguntas, 1);
-        QVERIFY(!FJanela->isVisible());
-        QVERIFY(!QFileInfo::exists(ficheiro));
+        QCOMPARE(FJanela->isVisible(), !sim);
+        QCOMPARE(QFileInfo::exists(ficheiro), !sim);
     }
 
     void dicionarioQueNaoCarrega() {
